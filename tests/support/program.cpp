@@ -67,9 +67,13 @@ class WorkDir {
 
     const fs::path& path() const { return path_; }
 
-    void populate(const Files& files, const std::vector<std::string>& directories) const {
+    void populate(const Files& files, const std::vector<std::string>& directories,
+                  const Files& links) const {
         for (const auto& directory : directories) {
             fs::create_directories(path_ / directory);
+        }
+        for (const auto& [name, target] : links) {
+            fs::create_symlink(target, path_ / name);
         }
         for (const auto& [name, content] : files) {
             std::ofstream(path_ / name, std::ios::binary) << content;
@@ -287,7 +291,7 @@ std::string describe(const Run& run) {
 
 Run runProgram(const std::string& program, const Setup& setup) {
     WorkDir directory;
-    directory.populate(setup.files, setup.directories);
+    directory.populate(setup.files, setup.directories, setup.links);
 
     Run run;
     const auto deadline = Clock::now() + setup.timeout;
@@ -394,9 +398,10 @@ class CaseTest : public testing::Test {
     CaseTest(std::string program, Case c) : program_(std::move(program)), case_(std::move(c)) {}
 
     void TestBody() override {
-        const test::Run run = runProgram(
-            program_,
-            {.input = case_.input, .files = case_.files, .directories = case_.directories});
+        const test::Run run = runProgram(program_, {.input = case_.input,
+                                                    .files = case_.files,
+                                                    .directories = case_.directories,
+                                                    .links = case_.links});
         expectRun(run, case_.output, case_.status);
         if (case_.filesAfter) {
             EXPECT_EQ(run.files.size(), case_.filesAfter->size()) << "files afterwards";

@@ -21,6 +21,7 @@ struct Setup {
     std::string input{}; // standard input, through a pipe that closes after it
     Files files{};       // written into the fresh working directory before the start
     std::vector<std::string> directories{}; // created there too
+    Files links{};                          // symbolic links created there too: name to target
     std::string outputPath{}; // when set, standard output goes to this file, not to us
     std::size_t outputLimit = std::numeric_limits<std::size_t>::max(); // then close the pipe
     std::chrono::milliseconds timeout{20000};
@@ -73,6 +74,7 @@ struct Case {
     Files files{};                          // working directory before the run
     std::optional<Files> filesAfter{};      // when set, the working directory's files afterwards
     std::vector<std::string> directories{}; // created in the working directory before the run
+    Files links{};                          // symbolic links there before the run: name to target
 };
 
 // Registers each case as its own test, named `suite.name`.
