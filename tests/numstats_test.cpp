@@ -69,6 +69,10 @@ const std::vector<Case> CASES = {
              results("1000000", "333333.34", "1000000", "0")),
     computes("large_value_average_in_single_precision", "1\n16777217\n",
              results("16777217", "16777216.00", "16777217", "16777217")),
+    // 16777221 becomes 16777220 in single precision, and a third of that 5592406.5; the exact
+    // quotient would be 5592407.
+    computes("sum_rounded_to_single_precision_before_dividing", "3\n16777219 1 1\n",
+             results("16777221", "5592406.50", "16777219", "1")),
     // 6442450941 is nearest to 3 * 2^31 in single precision, and a third of that is 2^31.
     computes("sum_beyond_32_bits_is_exact", "3\n2147483647 2147483647 2147483647\n",
              results("6442450941", "2147483648.00", "2147483647", "2147483647")),
@@ -186,8 +190,10 @@ TEST(numstats_rules, extremes_found_at_either_end) {
 TEST(numstats_rules, average_is_single_precision) {
     const int third[] = {1000000, 0, 0};
     const int large[] = {16777217};
+    const int roundedSum[] = {16777219, 1, 1};
     EXPECT_EQ(average(third, 3), 333333.34375f);
     EXPECT_EQ(average(large, 1), 16777216.0f);
+    EXPECT_EQ(average(roundedSum, 3), 5592406.5f);
 }
 
 } // namespace
