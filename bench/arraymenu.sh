@@ -1,0 +1,54 @@
+#!/usr/bin/env bash
+# Times arraymenu against the same dialogue written plainly with C stdio, both fed one scripted
+# session (an entry of 100 elements, then PASSES menu passes mixing listing, search, statistics
+# and invalid choices, then the exit choice) with their output into /dev/null. Both outputs are
+# first checked to be byte-identical. Prints both times and the ratio (ours / stdio).
+#   bench/arraymenu.sh [PASSES] [RUNS]      (defaults: 50000 and 5; the best run of each counts)
+set -euo pipefail
+
+passes="${1:-50000}"
+runs="${2:-5}"
+root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
+work="$(mktemp -d)"
+trap 'rm -rf "$work"' EXIT
+
+cmake --preset release -S "$root" >"$work/log" 2>&1 && cmake --build "$root/build/release" \
+    >>"$work/log" 2>&1 || { cat "$work/log"; exit 1; }
+cc -O2 -o "$work/stdio" "$root/bench/arraymenu_stdio.c"
+ours="$root/build/release/bin/arraymenu"
+
+awk -v passes="$passes" 'BEGIN {
+    printf "1\n100\n"
+    for (i = 0; i < 100; i++) printf "%d\n", (i * 7919 % 20001 - 10000) * 100003
+    for (p = 0; p < passes; p++) {
+        k = p % 6
+        if (k == 0) printf "2\n"
+        else if (k == 1) printf "3\n%d\n", ((p * 7 % 100) * 7919 % 20001 - 10000) * 100003
+        else if (k == 2) printf "3\n%d\n", p
+        else if (k == 3) printf "4\n"
+        else if (k == 4) printf "%d\n", (p % 2 == 0) ? 0 : 7
+        else printf "-1\n"
+    }
+    printf "5\n"
+}' >"$work/session"
+
+"$ours" <"$work/session" >"$work/ours.out"
+"$work/stdio" <"$work/session" >"$work/stdio.out"
+cmp -s "$work/ours.out" "$work/stdio.out" || { echo "the two outputs differ" >&2; exit 1; }
+
+best_seconds() { # command...: the fastest of $runs runs, in seconds
+    local best="" start end
+    for ((k = 0; k < runs; k++)); do
+        start=$(date +%s%N)
+        "$@" <"$work/session" >/dev/null
+        end=$(date +%s%N)
+        if [[ -z "$best" || $((end - start)) -lt $best ]]; then best=$((end - start)); fi
+    done
+    awk -v ns="$best" 'BEGIN { printf "%.4f", ns / 1e9 }'
+}
+
+ours_seconds=$(best_seconds "$ours")
+stdio_seconds=$(best_seconds "$work/stdio")
+echo "$passes passes, $(wc -c <"$work/session") bytes in, $(wc -c <"$work/ours.out") bytes out:" \
+    "arraymenu ${ours_seconds}s, stdio ${stdio_seconds}s, ratio" \
+    "$(awk -v a="$ours_seconds" -v b="$stdio_seconds" 'BEGIN { printf "%.2f", a / b }')"
