@@ -35,18 +35,19 @@ bool isWhiteSpace(int c) {
 // for the next read. A token without digits or beyond 32 bits is a bad answer; it is read up to
 // the next white space, however long, without being stored.
 Answer readInteger() {
-    std::streambuf& input = *std::cin.rdbuf();
     constexpr int END = std::char_traits<char>::eof();
     // Flushing before a read that may wait shows every prompt before the user has to answer it,
-    // while a scripted input, already at hand, costs no flush per prompt.
-    const auto peek = [&input] {
-        if (input.in_avail() <= 0) {
+    // while a scripted input, already at hand, costs no flush per prompt. Characters come through
+    // the stream, not straight from its buffer, because the buffer throws on a read error (input
+    // from a directory, a closed descriptor), where the stream just reports the end.
+    const auto peek = [] {
+        if (std::cin.rdbuf()->in_avail() <= 0) {
             std::cout.flush();
         }
-        return input.sgetc();
+        return std::cin.peek();
     };
-    const auto advance = [&input, &peek] {
-        input.sbumpc();
+    const auto advance = [&peek] {
+        std::cin.ignore();
         return peek();
     };
 

@@ -245,6 +245,11 @@ TEST(dailysales, write_error_is_not_success) {
         test::runProgram(PROGRAM, {.input = "1 3 5 2 8 2 6\n", .outputPath = "/dev/full"}));
 }
 
+// Reading a directory fails at once; the program must end as at the end of input, not crash.
+TEST(dailysales, read_error_ends_like_the_end_of_input) {
+    test::expectRun(test::runProgram(PROGRAM, {.inputPath = "/"}), MENU, 1);
+}
+
 // Each listing writes far more than its answer reads, so a long script makes a lot of output.
 TEST(dailysales, closed_pipe_ends_quietly) {
     std::string input = "1\n100\n" + test::repeat("1\n", 100) + test::repeat("2\n", 100000);
