@@ -34,17 +34,18 @@ bool isDigit(int c) {
 // `value` is set only for a number.
 Answer readInteger(int& value) {
     constexpr int END = std::char_traits<char>::eof();
-    std::streambuf& input = *std::cin.rdbuf();
     // Output is flushed only when the next character may have to be waited for: every prompt
-    // is on screen before a wait, and a scripted input costs no flush per prompt.
-    const auto peek = [&input] {
-        if (input.in_avail() <= 0) {
+    // is on screen before a wait, and a scripted input costs no flush per prompt. Characters
+    // come through the stream, not straight from its buffer, because the buffer throws on a
+    // read error (input from a directory, a closed descriptor) where the stream reports the end.
+    const auto peek = [] {
+        if (std::cin.rdbuf()->in_avail() <= 0) {
             std::cout.flush();
         }
-        return input.sgetc();
+        return std::cin.peek();
     };
-    const auto next = [&input, &peek] {
-        input.sbumpc();
+    const auto next = [&peek] {
+        std::cin.ignore();
         return peek();
     };
 

@@ -24,15 +24,16 @@ enum class Read { Answer, Ended };
 // One answer: the next characters of standard input up to and including a newline, at most
 // ANSWER_LIMIT of them. Ended when the input ended (or failed) before any character came.
 [[nodiscard]] Read readAnswer(Buffer& buf, std::string_view& answer) {
-    std::streambuf* input = std::cin.rdbuf();
     std::size_t length = 0;
     while (length < ANSWER_LIMIT) {
         // Flush only when the next character may make us wait: the prompt is then visible
-        // before any wait, and a scripted input costs no flush per prompt.
-        if (input->in_avail() <= 0) {
+        // before any wait, and a scripted input costs no flush per prompt. Characters come
+        // through the stream, not straight from its buffer, because the buffer throws on a read
+        // error (input from a directory, a closed descriptor) where the stream reports the end.
+        if (std::cin.rdbuf()->in_avail() <= 0) {
             std::cout.flush();
         }
-        const int c = input->sbumpc();
+        const int c = std::cin.get();
         if (c == std::char_traits<char>::eof()) {
             break;
         }

@@ -236,6 +236,11 @@ TEST(arraymenu, every_prompt_is_shown_before_waiting) {
                     0);
 }
 
+// Reading a directory fails at once; the program must end as at the end of input, not crash.
+TEST(arraymenu, read_error_ends_like_the_end_of_input) {
+    test::expectRun(test::runProgram(PROGRAM, {.inputPath = "/"}), MENU, 1);
+}
+
 TEST(arraymenu, write_error_is_not_success) {
     test::expectFailedQuietly(test::runProgram(
         PROGRAM, {.input = "1 3 1 2 3\n2\n3 2\n4\n5\n", .outputPath = "/dev/full"}));

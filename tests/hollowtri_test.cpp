@@ -74,6 +74,11 @@ TEST(hollowtri, large_height_matches_the_length_formula) {
     EXPECT_EQ(rows.substr(rows.size() - n - 1), std::string(n - 1, ' ') + "*\n");
 }
 
+// Reading a directory fails at once: no height, as at the end of input.
+TEST(hollowtri, read_error_draws_nothing) {
+    test::expectRun(test::runProgram(PROGRAM, {.inputPath = "/"}), PROMPT, 1);
+}
+
 TEST(hollowtri, write_error_is_not_success) {
     test::expectFailedQuietly(
         test::runProgram(PROGRAM, {.input = "3\n", .outputPath = "/dev/full"}));

@@ -385,6 +385,11 @@ TEST(payroll, prompts_are_shown_before_waiting) {
                     0);
 }
 
+// Reading a directory fails at once: the same message and status as the end of input.
+TEST(payroll, read_error_ends_like_the_end_of_input) {
+    test::expectRun(test::runProgram(PROGRAM, {.inputPath = "/"}), COUNT_PROMPT + END_OF_INPUT, 1);
+}
+
 TEST(payroll, write_error_is_not_success) {
     test::expectFailedQuietly(
         test::runProgram(PROGRAM, {.input = "1\n5000000\n", .outputPath = "/dev/full"}));

@@ -15,9 +15,10 @@ const std::string SHELL = "/bin/sh";
 const std::vector<std::string> PROGRAMS = {"dailysales", "numstats", "arraymenu", "payroll",
                                            "hollowtri"};
 
-std::string programOf(const std::string& command) {
+// The program that a block of commands shows, to name its case.
+std::string programOf(const std::string& commands) {
     for (const auto& program : PROGRAMS) {
-        if (command.find(program) != std::string::npos) {
+        if (commands.find(program) != std::string::npos) {
             return program;
         }
     }
@@ -38,11 +39,10 @@ std::vector<test::Case> examples() {
             }
         } else if (line == "```") {
             inBlock = false;
+            current.name =
+                programOf(current.input) + "_example_" + std::to_string(cases.size() + 1);
             cases.push_back(current);
         } else if (line.rfind("$ ", 0) == 0) {
-            if (current.name.empty()) {
-                current.name = programOf(line) + "_example_" + std::to_string(cases.size() + 1);
-            }
             current.input += line.substr(2) + "\n";
         } else {
             current.output += line + "\n";

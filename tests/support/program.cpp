@@ -102,11 +102,20 @@ struct Child {
     int errors = -1;
 };
 
-Child start(const std::string& program, const fs::path& directory, const std::string& outputPath) {
+Child start(const std::string& program, const fs::path& directory, const std::string& inputPath,
+            const std::string& outputPath) {
     // Our end of a pipe may close before the program is done with it; that must not end us.
     std::signal(SIGPIPE, SIG_IGN);
 
-    Pipe input = makePipe();
+    Pipe input;
+    if (inputPath.empty()) {
+        input = makePipe();
+    } else {
+        input.read = open(inputPath.c_str(), O_RDONLY | O_CLOEXEC);
+        if (input.read < 0) {
+            throw std::runtime_error("open " + inputPath + ": " + std::strerror(errno));
+        }
+    }
     Pipe output;
     int outputFile = -1;
     if (outputPath.empty()) {
@@ -140,7 +149,9 @@ Child start(const std::string& program, const fs::path& directory, const std::st
     closeFd(output.write);
     closeFd(errors.write);
     closeFd(outputFile);
-    fcntl(input.write, F_SETFL, O_NONBLOCK);
+    if (input.write >= 0) {
+        fcntl(input.write, F_SETFL, O_NONBLOCK);
+    }
     return {pid, input.write, output.read, errors.read};
 }
 
@@ -295,7 +306,7 @@ Run runProgram(const std::string& program, const Setup& setup) {
 
     Run run;
     const auto deadline = Clock::now() + setup.timeout;
-    Child child = start(program, directory.path(), setup.outputPath);
+    Child child = start(program, directory.path(), setup.inputPath, setup.outputPath);
     std::size_t written = 0;
     pump(child, setup.input, written, true, setup.outputLimit, deadline, run, [] { return false; });
     finish(child, deadline, run);
@@ -308,7 +319,7 @@ DialogueRun runDialogue(const std::string& program, const std::vector<Exchange>&
     WorkDir directory;
     DialogueRun result;
     Run& run = result.run;
-    Child child = start(program, directory.path(), "");
+    Child child = start(program, directory.path(), "", "");
 
     std::string expected;
     for (const auto& exchange : exchanges) {

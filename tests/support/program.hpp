@@ -23,6 +23,7 @@ struct Setup {
     std::vector<std::string> directories{}; // created there too
     Files links{};                          // symbolic links created there too: name to target
     std::string outputPath{}; // when set, standard output goes to this file, not to us
+    std::string inputPath{};  // when set, standard input comes from this path, not from `input`
     std::size_t outputLimit = std::numeric_limits<std::size_t>::max(); // then close the pipe
     std::chrono::milliseconds timeout{20000};
 };

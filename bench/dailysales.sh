@@ -1,0 +1,56 @@
+#!/usr/bin/env bash
+# Times dailysales against the same dialogue written plainly with C stdio, both fed the same
+# scripted session from a file and writing into /dev/null. The session enters 100 days, then
+# makes PASSES menu passes that cycle through the listing, both sorted views, a search and an
+# invalid choice, then exits. Both transcripts must be byte for byte the same.
+#   bench/dailysales.sh [PASSES] [RUNS]     (defaults: 50000 and 5; the best run of each counts)
+set -euo pipefail
+
+passes="${1:-50000}"
+runs="${2:-5}"
+root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
+work="$(mktemp -d)"
+trap 'rm -rf "$work"' EXIT
+
+cmake --preset release -S "$root" >"$work/log" 2>&1 && cmake --build "$root/build/release" \
+    >>"$work/log" 2>&1 || { cat "$work/log"; exit 1; }
+cc -O2 -o "$work/stdio" "$root/bench/dailysales_stdio.c"
+
+awk -v passes="$passes" 'BEGIN {
+    print 1; print 100
+    for (day = 1; day <= 100; day++) print (day * 7919) % 2001 - 1000
+    for (k = 0; k < passes; k++) {
+        step = k % 5
+        if (step == 4) print 7
+        else if (step == 3) print 5, (k * 37) % 2001 - 1000
+        else print step + 2
+    }
+    print 6
+}' >"$work/session"
+
+ours="$root/build/release/bin/dailysales"
+"$ours" <"$work/session" >"$work/ours.out"
+"$work/stdio" <"$work/session" >"$work/stdio.out"
+cmp -s "$work/ours.out" "$work/stdio.out" || {
+    echo "the transcripts differ:"
+    cmp "$work/ours.out" "$work/stdio.out" || true
+    exit 1
+}
+
+best_seconds() { # command: the fastest of $runs runs, in seconds
+    local best="" start end
+    for ((k = 0; k < runs; k++)); do
+        start=$(date +%s%N)
+        "$1" <"$work/session" >/dev/null
+        end=$(date +%s%N)
+        if [[ -z "$best" || $((end - start)) -lt $best ]]; then best=$((end - start)); fi
+    done
+    awk -v ns="$best" 'BEGIN { printf "%.4f", ns / 1e9 }'
+}
+
+ours_time=$(best_seconds "$ours")
+stdio_time=$(best_seconds "$work/stdio")
+bytes=$(wc -c <"$work/ours.out")
+echo "$passes passes, $bytes bytes, same transcript: dailysales ${ours_time}s," \
+    "C stdio ${stdio_time}s, ratio $(awk -v a="$ours_time" -v b="$stdio_time" \
+    'BEGIN { printf "%.2f", a / b }') (below 1 is faster)"
