@@ -8,12 +8,8 @@ set -euo pipefail
 
 passes="${1:-50000}"
 runs="${2:-5}"
-root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
-work="$(mktemp -d)"
-trap 'rm -rf "$work"' EXIT
-
-cmake --preset release -S "$root" >"$work/log" 2>&1 && cmake --build "$root/build/release" \
-    >>"$work/log" 2>&1 || { cat "$work/log"; exit 1; }
+source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
+build_release
 cc -O2 -o "$work/stdio" "$root/bench/arraymenu_stdio.c"
 ours="$root/build/release/bin/arraymenu"
 
@@ -36,19 +32,8 @@ awk -v passes="$passes" 'BEGIN {
 "$work/stdio" <"$work/session" >"$work/stdio.out"
 cmp -s "$work/ours.out" "$work/stdio.out" || { echo "the two outputs differ" >&2; exit 1; }
 
-best_seconds() { # command...: the fastest of $runs runs, in seconds
-    local best="" start end
-    for ((k = 0; k < runs; k++)); do
-        start=$(date +%s%N)
-        "$@" <"$work/session" >/dev/null
-        end=$(date +%s%N)
-        if [[ -z "$best" || $((end - start)) -lt $best ]]; then best=$((end - start)); fi
-    done
-    awk -v ns="$best" 'BEGIN { printf "%.4f", ns / 1e9 }'
-}
-
-ours_seconds=$(best_seconds "$ours")
-stdio_seconds=$(best_seconds "$work/stdio")
+ours_seconds=$(best_seconds "$work/session" "$ours")
+stdio_seconds=$(best_seconds "$work/session" "$work/stdio")
 echo "$passes passes, $(wc -c <"$work/session") bytes in, $(wc -c <"$work/ours.out") bytes out:" \
     "arraymenu ${ours_seconds}s, stdio ${stdio_seconds}s, ratio" \
-    "$(awk -v a="$ours_seconds" -v b="$stdio_seconds" 'BEGIN { printf "%.2f", a / b }')"
+    "$(ratio "$ours_seconds" "$stdio_seconds")"

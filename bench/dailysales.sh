@@ -8,12 +8,8 @@ set -euo pipefail
 
 passes="${1:-50000}"
 runs="${2:-5}"
-root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
-work="$(mktemp -d)"
-trap 'rm -rf "$work"' EXIT
-
-cmake --preset release -S "$root" >"$work/log" 2>&1 && cmake --build "$root/build/release" \
-    >>"$work/log" 2>&1 || { cat "$work/log"; exit 1; }
+source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
+build_release
 cc -O2 -o "$work/stdio" "$root/bench/dailysales_stdio.c"
 
 awk -v passes="$passes" 'BEGIN {
@@ -37,20 +33,8 @@ cmp -s "$work/ours.out" "$work/stdio.out" || {
     exit 1
 }
 
-best_seconds() { # command: the fastest of $runs runs, in seconds
-    local best="" start end
-    for ((k = 0; k < runs; k++)); do
-        start=$(date +%s%N)
-        "$1" <"$work/session" >/dev/null
-        end=$(date +%s%N)
-        if [[ -z "$best" || $((end - start)) -lt $best ]]; then best=$((end - start)); fi
-    done
-    awk -v ns="$best" 'BEGIN { printf "%.4f", ns / 1e9 }'
-}
-
-ours_time=$(best_seconds "$ours")
-stdio_time=$(best_seconds "$work/stdio")
+ours_time=$(best_seconds "$work/session" "$ours")
+stdio_time=$(best_seconds "$work/session" "$work/stdio")
 bytes=$(wc -c <"$work/ours.out")
 echo "$passes passes, $bytes bytes, same transcript: dailysales ${ours_time}s," \
-    "C stdio ${stdio_time}s, ratio $(awk -v a="$ours_time" -v b="$stdio_time" \
-    'BEGIN { printf "%.2f", a / b }') (below 1 is faster)"
+    "C stdio ${stdio_time}s, ratio $(ratio "$ours_time" "$stdio_time") (below 1 is faster)"

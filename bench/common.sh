@@ -1,0 +1,34 @@
+# Shared by the benchmark scripts: source it after setting `runs`.
+# Sets `root` (the repository) and `work` (a temporary folder removed at exit).
+
+root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
+work="$(mktemp -d)"
+trap 'rm -rf "$work"' EXIT
+
+# Builds the optimised programs; the log shows only when the build fails.
+build_release() {
+    cmake --preset release -S "$root" >"$work/log" 2>&1 &&
+        cmake --build "$root/build/release" >>"$work/log" 2>&1 || {
+        cat "$work/log"
+        exit 1
+    }
+}
+
+# best_seconds INPUT COMMAND...: the fastest of $runs runs of COMMAND reading INPUT and
+# writing into /dev/null, in seconds.
+best_seconds() {
+    local input="$1" best="" start end k
+    shift
+    for ((k = 0; k < runs; k++)); do
+        start=$(date +%s%N)
+        "$@" <"$input" >/dev/null
+        end=$(date +%s%N)
+        if [[ -z "$best" || $((end - start)) -lt $best ]]; then best=$((end - start)); fi
+    done
+    awk -v ns="$best" 'BEGIN { printf "%.4f", ns / 1e9 }'
+}
+
+# ratio A B: A / B with two decimals.
+ratio() {
+    awk -v a="$1" -v b="$2" 'BEGIN { printf "%.2f", a / b }'
+}
