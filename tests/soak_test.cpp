@@ -1,4 +1,4 @@
-// Soak: every built program meets many seeded pseudo-random inputs. Whatever the input, a run
+// Soak: every program meets many seeded pseudo-random inputs. Whatever the input, a run
 // ends by itself in time, not by a signal, with status 0 or 1 and nothing on standard error,
 // and its output ends the way that status says (the last prompt at the end of input, the
 // closing text after a normal end). Where the input itself says how the run must end (a whole
@@ -793,27 +793,11 @@ std::vector<Trial> numstatsTrials(Rng& rng) {
 
 struct Soak {
     std::string program{};
-    std::string path{}; // the built program; empty when it is not built
+    std::string path{}; // the built program
     int cases = 0;      // at SOAK_SCALE 1
     std::vector<Trial> (*trials)(Rng&) = nullptr;
     std::string (*check)(const Trial&, const test::Run&) = nullptr;
 };
-
-#ifndef DAILYSALES_PATH
-#define DAILYSALES_PATH ""
-#endif
-#ifndef NUMSTATS_PATH
-#define NUMSTATS_PATH ""
-#endif
-#ifndef ARRAYMENU_PATH
-#define ARRAYMENU_PATH ""
-#endif
-#ifndef PAYROLL_PATH
-#define PAYROLL_PATH ""
-#endif
-#ifndef HOLLOWTRI_PATH
-#define HOLLOWTRI_PATH ""
-#endif
 
 const std::vector<Soak> SOAKS = {
     {"dailysales", DAILYSALES_PATH, 250, dailysalesTrials, checkDailysales},
@@ -912,17 +896,15 @@ void soakTest(const Soak& soak) {
 
 const bool registered = [] {
     for (const auto& soak : SOAKS) {
-        if (!soak.path.empty()) {
-            testing::RegisterTest("soak", soak.program.c_str(), nullptr, nullptr, __FILE__,
-                                  __LINE__, [&soak]() -> testing::Test* {
-                                      struct SoakTest : testing::Test {
-                                          explicit SoakTest(const Soak& s) : soak_(s) {}
-                                          void TestBody() override { soakTest(soak_); }
-                                          const Soak& soak_;
-                                      };
-                                      return new SoakTest(soak);
-                                  });
-        }
+        testing::RegisterTest("soak", soak.program.c_str(), nullptr, nullptr, __FILE__, __LINE__,
+                              [&soak]() -> testing::Test* {
+                                  struct SoakTest : testing::Test {
+                                      explicit SoakTest(const Soak& s) : soak_(s) {}
+                                      void TestBody() override { soakTest(soak_); }
+                                      const Soak& soak_;
+                                  };
+                                  return new SoakTest(soak);
+                              });
     }
     return true;
 }();
