@@ -391,29 +391,11 @@ Trial noise(Rng& rng, const Session& session, bool lines) {
 // ---------------------------------------------------------------------------------------------
 // Checks: each returns what went wrong, or nothing
 
-std::string visible(const std::string& text) {
-    std::string shown;
-    for (const unsigned char c : text) {
-        if (c == '\n') {
-            shown += "\\n";
-        } else if (c == '\\' || c == '"') {
-            shown += std::string("\\") + static_cast<char>(c);
-        } else if (c < 0x20 || c >= 0x7f) {
-            char hex[8];
-            std::snprintf(hex, sizeof hex, "\\x%02x", c);
-            shown += hex;
-        } else {
-            shown += static_cast<char>(c);
-        }
-    }
-    return shown;
-}
-
 std::string tail(const std::string& text) {
     constexpr std::size_t shown = 120;
     return "\"" +
-           (text.size() > shown ? "..." + visible(text.substr(text.size() - shown))
-                                : visible(text)) +
+           (text.size() > shown ? "..." + test::visible(text.substr(text.size() - shown))
+                                : test::visible(text)) +
            "\"";
 }
 
@@ -587,32 +569,26 @@ std::string checkNumstats(const Trial& trial, const test::Run& run) {
 // ---------------------------------------------------------------------------------------------
 // What each program gets
 
-std::vector<Trial> dailysalesTrials(Rng& rng) {
+// A menu program's trials; `session(rng, steps, capacity)` makes one of its sessions.
+std::vector<Trial> menuTrials(Rng& rng, Session (*session)(Rng&, std::int64_t, std::int64_t)) {
     switch (between(rng, 0, 3)) {
     case 0:
-        return cuts(rng, dailysalesSession(rng, between(rng, 1, 4), 3), false);
+        return cuts(rng, session(rng, between(rng, 1, 4), 3), false);
     case 1: {
-        const Session session =
-            splice(rng, dailysalesSession(rng, between(rng, 1, 8), 100), badTokenAnswer);
-        return {{.input = type(rng, session, false).text, .status = 0}};
+        const Session spliced = splice(rng, session(rng, between(rng, 1, 8), 100), badTokenAnswer);
+        return {{.input = type(rng, spliced, false).text, .status = 0}};
     }
     default:
-        return {noise(rng, dailysalesSession(rng, 3, 5), false)};
+        return {noise(rng, session(rng, 3, 5), false)};
     }
 }
 
+std::vector<Trial> dailysalesTrials(Rng& rng) {
+    return menuTrials(rng, dailysalesSession);
+}
+
 std::vector<Trial> arraymenuTrials(Rng& rng) {
-    switch (between(rng, 0, 3)) {
-    case 0:
-        return cuts(rng, arraymenuSession(rng, between(rng, 1, 4), 3), false);
-    case 1: {
-        const Session session =
-            splice(rng, arraymenuSession(rng, between(rng, 1, 8), 100), badTokenAnswer);
-        return {{.input = type(rng, session, false).text, .status = 0}};
-    }
-    default:
-        return {noise(rng, arraymenuSession(rng, 3, 5), false)};
-    }
+    return menuTrials(rng, arraymenuSession);
 }
 
 std::vector<Trial> payrollTrials(Rng& rng) {
@@ -819,7 +795,7 @@ std::optional<std::uint64_t> environmentNumber(const char* name) {
 std::string excerpt(const Trial& trial) {
     constexpr std::size_t shown = 200;
     const auto text = [](const std::string& content) {
-        return "\"" + visible(content.substr(0, shown)) + "\"" +
+        return "\"" + test::visible(content.substr(0, shown)) + "\"" +
                (content.size() > shown ? "... (" + number(std::ssize(content)) + " bytes)" : "");
     };
     std::string description = "stdin " + text(trial.input);

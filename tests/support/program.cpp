@@ -254,26 +254,6 @@ void finish(Child& child, Clock::time_point deadline, Run& run) {
     reap(child.pid, deadline, run);
 }
 
-std::string visible(const std::string& text) {
-    std::string shown;
-    for (const unsigned char c : text) {
-        if (c == '\n') {
-            shown += "\\n";
-        } else if (c == '\t') {
-            shown += "\\t";
-        } else if (c == '\\') {
-            shown += "\\\\";
-        } else if (c < 0x20 || c >= 0x7f) {
-            char hex[8];
-            std::snprintf(hex, sizeof hex, "\\x%02x", c);
-            shown += hex;
-        } else {
-            shown += static_cast<char>(c);
-        }
-    }
-    return shown;
-}
-
 std::vector<std::string> splitLines(const std::string& text) {
     std::vector<std::string> lines;
     std::size_t start = 0;
@@ -356,6 +336,27 @@ DialogueRun runDialogue(const std::string& program, const std::vector<Exchange>&
          [] { return false; });
     finish(child, deadline, run);
     return result;
+}
+
+std::string visible(const std::string& text) {
+    std::string shown;
+    for (const unsigned char c : text) {
+        if (c == '\n') {
+            shown += "\\n";
+        } else if (c == '\t') {
+            shown += "\\t";
+        } else if (c == '\\' || c == '"') {
+            shown += '\\';
+            shown += static_cast<char>(c);
+        } else if (c < 0x20 || c >= 0x7f) {
+            char hex[8];
+            std::snprintf(hex, sizeof hex, "\\x%02x", c);
+            shown += hex;
+        } else {
+            shown += static_cast<char>(c);
+        }
+    }
+    return shown;
 }
 
 testing::AssertionResult sameText(const std::string& expected, const std::string& actual) {

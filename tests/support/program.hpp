@@ -56,6 +56,10 @@ struct DialogueRun {
 DialogueRun runDialogue(const std::string& program, const std::vector<Exchange>& exchanges,
                         std::chrono::milliseconds promptTimeout = std::chrono::seconds(10));
 
+// The text with newlines, tabs, backslashes, quotes and bytes outside printable ASCII escaped,
+// so that a message shows every byte of it.
+std::string visible(const std::string& text);
+
 // Byte-for-byte comparison whose failure message shows where the texts part, with
 // invisible characters made visible.
 testing::AssertionResult sameText(const std::string& expected, const std::string& actual);
