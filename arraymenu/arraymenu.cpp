@@ -31,7 +31,8 @@ bool isDigit(int c) {
 // Reads one answer: skips white space (newlines included), then takes an optionally signed
 // decimal integer whose first following character stays for the next read. A token without
 // digits, or beyond the 32-bit range, is a bad answer and is consumed up to the next white space.
-// `value` is set only for a number.
+// `value` is set only for a number. Once standard output has failed, nobody sees the questions
+// any more: nothing more is read, as at the end of input.
 Answer readInteger(int& value) {
     constexpr int END = std::char_traits<char>::eof();
     // Output is flushed only when the next character may have to be waited for: every prompt
@@ -39,8 +40,8 @@ Answer readInteger(int& value) {
     // come through the stream, not straight from its buffer, because the buffer throws on a
     // read error (input from a directory, a closed descriptor) where the stream reports the end.
     const auto peek = [] {
-        if (std::cin.rdbuf()->in_avail() <= 0) {
-            std::cout.flush();
+        if (std::cin.rdbuf()->in_avail() <= 0 && !std::cout.flush()) {
+            return END;
         }
         return std::cin.peek();
     };
@@ -49,6 +50,9 @@ Answer readInteger(int& value) {
         return peek();
     };
 
+    if (!std::cout) {
+        return Answer::end;
+    }
     int c = peek();
     while (isWhiteSpace(c)) {
         c = next();

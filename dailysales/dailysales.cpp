@@ -33,7 +33,8 @@ bool isWhiteSpace(int c) {
 
 // Reads one white-space-separated integer. The number ends at its first non-digit, which stays
 // for the next read. A token without digits or beyond 32 bits is a bad answer; it is read up to
-// the next white space, however long, without being stored.
+// the next white space, however long, without being stored. Once standard output has failed,
+// nobody sees the questions any more: nothing more is read, as at the end of input.
 Answer readInteger() {
     constexpr int END = std::char_traits<char>::eof();
     // Flushing before a read that may wait shows every prompt before the user has to answer it,
@@ -41,8 +42,8 @@ Answer readInteger() {
     // the stream, not straight from its buffer, because the buffer throws on a read error (input
     // from a directory, a closed descriptor), where the stream just reports the end.
     const auto peek = [] {
-        if (std::cin.rdbuf()->in_avail() <= 0) {
-            std::cout.flush();
+        if (std::cin.rdbuf()->in_avail() <= 0 && !std::cout.flush()) {
+            return END;
         }
         return std::cin.peek();
     };
@@ -51,6 +52,9 @@ Answer readInteger() {
         return peek();
     };
 
+    if (!std::cout) {
+        return {Outcome::endOfInput, 0};
+    }
     int c = peek();
     while (isWhiteSpace(c)) {
         c = advance();

@@ -22,16 +22,20 @@ using Buffer = std::array<char, ANSWER_LIMIT + 1>;
 enum class Read { Answer, Ended };
 
 // One answer: the next characters of standard input up to and including a newline, at most
-// ANSWER_LIMIT of them. Ended when the input ended (or failed) before any character came.
+// ANSWER_LIMIT of them. Ended when the input ended (or failed) before any character came, and
+// once standard output has failed: nobody sees the questions any more, so nothing more is read.
 [[nodiscard]] Read readAnswer(Buffer& buf, std::string_view& answer) {
     std::size_t length = 0;
+    if (!std::cout) {
+        return Read::Ended;
+    }
     while (length < ANSWER_LIMIT) {
         // Flush only when the next character may make us wait: the prompt is then visible
         // before any wait, and a scripted input costs no flush per prompt. Characters come
         // through the stream, not straight from its buffer, because the buffer throws on a read
         // error (input from a directory, a closed descriptor) where the stream reports the end.
-        if (std::cin.rdbuf()->in_avail() <= 0) {
-            std::cout.flush();
+        if (std::cin.rdbuf()->in_avail() <= 0 && !std::cout.flush()) {
+            break;
         }
         const int c = std::cin.get();
         if (c == std::char_traits<char>::eof()) {

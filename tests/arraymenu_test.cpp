@@ -246,6 +246,11 @@ TEST(arraymenu, write_error_is_not_success) {
         PROGRAM, {.input = "1 3 1 2 3\n2\n3 2\n4\n5\n", .outputPath = "/dev/full"}));
 }
 
+// Each invalid choice writes the menu again, so endless input makes endless output.
+TEST(arraymenu, failed_write_ends_endless_input) {
+    test::expectEndsAtFailedWrite(PROGRAM, "0\n");
+}
+
 // A long scripted session writes far more than its reader may take.
 TEST(arraymenu, closed_pipe_ends_a_long_session_quietly) {
     const test::Run run = test::runProgram(

@@ -245,6 +245,11 @@ TEST(dailysales, write_error_is_not_success) {
         test::runProgram(PROGRAM, {.input = "1 3 5 2 8 2 6\n", .outputPath = "/dev/full"}));
 }
 
+// Each refused choice writes a line and the menu, so endless input makes endless output.
+TEST(dailysales, failed_write_ends_endless_input) {
+    test::expectEndsAtFailedWrite(PROGRAM, "2\n");
+}
+
 // Reading a directory fails at once; the program must end as at the end of input, not crash.
 TEST(dailysales, read_error_ends_like_the_end_of_input) {
     test::expectRun(test::runProgram(PROGRAM, {.inputPath = "/"}), MENU, 1);

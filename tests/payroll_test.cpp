@@ -395,6 +395,11 @@ TEST(payroll, write_error_is_not_success) {
         test::runProgram(PROGRAM, {.input = "1\n5000000\n", .outputPath = "/dev/full"}));
 }
 
+// Each rejected answer writes a message and the prompt, so endless input makes endless output.
+TEST(payroll, failed_write_ends_endless_input) {
+    test::expectEndsAtFailedWrite(PROGRAM, "x\n");
+}
+
 // Every rejected answer is answered, so a long input of them is a long output; a reader that
 // stops must stop the program too.
 TEST(payroll, closed_pipe_ends_a_long_run_of_rejections_quietly) {

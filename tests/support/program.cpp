@@ -102,29 +102,28 @@ struct Child {
     int errors = -1;
 };
 
-Child start(const std::string& program, const fs::path& directory, const std::string& inputPath,
-            const std::string& outputPath) {
+Child start(const std::string& program, const fs::path& directory, const Setup& setup) {
     // Our end of a pipe may close before the program is done with it; that must not end us.
     std::signal(SIGPIPE, SIG_IGN);
 
     Pipe input;
-    if (inputPath.empty()) {
+    if (setup.inputPath.empty()) {
         input = makePipe();
     } else {
-        input.read = open(inputPath.c_str(), O_RDONLY | O_CLOEXEC);
+        input.read = open(setup.inputPath.c_str(), O_RDONLY | O_CLOEXEC);
         if (input.read < 0) {
-            throw std::runtime_error("open " + inputPath + ": " + std::strerror(errno));
+            throw std::runtime_error("open " + setup.inputPath + ": " + std::strerror(errno));
         }
     }
     Pipe output;
     int outputFile = -1;
-    if (outputPath.empty()) {
-        output = makePipe();
-    } else {
-        outputFile = open(outputPath.c_str(), O_WRONLY | O_CLOEXEC);
+    if (!setup.outputPath.empty()) {
+        outputFile = open(setup.outputPath.c_str(), O_WRONLY | O_CLOEXEC);
         if (outputFile < 0) {
-            throw std::runtime_error("open " + outputPath + ": " + std::strerror(errno));
+            throw std::runtime_error("open " + setup.outputPath + ": " + std::strerror(errno));
         }
+    } else if (!setup.closedOutput) {
+        output = makePipe();
     }
     Pipe errors = makePipe();
 
@@ -134,9 +133,13 @@ Child start(const std::string& program, const fs::path& directory, const std::st
     }
     if (pid == 0) {
         // Only async-signal-safe calls from here on.
-        std::signal(SIGPIPE, SIG_DFL); // as a shell starts it
+        std::signal(SIGPIPE, setup.ignorePipeSignal ? SIG_IGN : SIG_DFL); // SIG_DFL as a shell
         dup2(input.read, STDIN_FILENO);
-        dup2(outputFile >= 0 ? outputFile : output.write, STDOUT_FILENO);
+        if (setup.closedOutput) {
+            close(STDOUT_FILENO);
+        } else {
+            dup2(outputFile >= 0 ? outputFile : output.write, STDOUT_FILENO);
+        }
         dup2(errors.write, STDERR_FILENO);
         if (chdir(directory.c_str()) != 0) {
             _exit(126);
@@ -195,12 +198,14 @@ void drain(int& fd, std::string& sink) {
     }
 }
 
-// Feeds `child` the rest of `input` (closing its standard input after the last byte, or at
-// once when `closeInput`), and collects its output until both streams end or `deadline` comes.
-// With `until`, returns as soon as it holds true, leaving the streams open.
+// Feeds `child` the rest of `input` (closing its standard input after the last byte when
+// `closeInput`, or starting `input` over when `repeatInput`), and collects its output until both
+// streams end or `deadline` comes. With `until`, returns as soon as it holds true, leaving the
+// streams open.
 template <typename Until>
 void pump(Child& child, const std::string& input, std::size_t& written, bool closeInput,
-          std::size_t outputLimit, Clock::time_point deadline, Run& run, Until until) {
+          bool repeatInput, std::size_t outputLimit, Clock::time_point deadline, Run& run,
+          Until until) {
     while ((child.output >= 0 || child.errors >= 0) && !until()) {
         if (child.input >= 0 && (written == input.size() && closeInput)) {
             closeFd(child.input);
@@ -232,6 +237,9 @@ void pump(Child& child, const std::string& input, std::size_t& written, bool clo
                     write(child.input, input.data() + written, input.size() - written);
                 if (sent > 0) {
                     written += static_cast<std::size_t>(sent);
+                    if (repeatInput && written == input.size()) {
+                        written = 0;
+                    }
                 } else if (errno != EAGAIN && errno != EINTR) {
                     closeFd(child.input); // the program stopped reading
                 }
@@ -286,9 +294,10 @@ Run runProgram(const std::string& program, const Setup& setup) {
 
     Run run;
     const auto deadline = Clock::now() + setup.timeout;
-    Child child = start(program, directory.path(), setup.inputPath, setup.outputPath);
+    Child child = start(program, directory.path(), setup);
     std::size_t written = 0;
-    pump(child, setup.input, written, true, setup.outputLimit, deadline, run, [] { return false; });
+    pump(child, setup.input, written, true, setup.repeatInput, setup.outputLimit, deadline, run,
+         [] { return false; });
     finish(child, deadline, run);
     run.files = directory.regularFiles();
     return run;
@@ -299,15 +308,15 @@ DialogueRun runDialogue(const std::string& program, const std::vector<Exchange>&
     WorkDir directory;
     DialogueRun result;
     Run& run = result.run;
-    Child child = start(program, directory.path(), "", "");
+    Child child = start(program, directory.path(), Setup{});
 
     std::string expected;
     for (const auto& exchange : exchanges) {
         expected += exchange.prompt;
         std::size_t written = 0;
         const auto deadline = Clock::now() + promptTimeout;
-        pump(child, "", written, false, std::numeric_limits<std::size_t>::max(), deadline, run,
-             [&] { return run.output.size() >= expected.size(); });
+        pump(child, "", written, false, false, std::numeric_limits<std::size_t>::max(), deadline,
+             run, [&] { return run.output.size() >= expected.size(); });
         if (run.output.size() < expected.size()) {
             result.stall = "waited for \"" + visible(expected.substr(run.output.size())) +
                            "\" but the program showed only \"" + visible(run.output) + "\"";
@@ -332,7 +341,7 @@ DialogueRun runDialogue(const std::string& program, const std::vector<Exchange>&
 
     std::size_t written = 0;
     const auto deadline = Clock::now() + promptTimeout;
-    pump(child, "", written, true, std::numeric_limits<std::size_t>::max(), deadline, run,
+    pump(child, "", written, true, false, std::numeric_limits<std::size_t>::max(), deadline, run,
          [] { return false; });
     finish(child, deadline, run);
     return result;
@@ -401,6 +410,31 @@ void expectFailedQuietly(const Run& run) {
     EXPECT_FALSE(run.timedOut) << "the program did not end in time";
     EXPECT_TRUE(run.signal != 0 || run.status > 0) << describe(run);
     EXPECT_TRUE(sameText("", run.errors)) << "standard error";
+}
+
+void expectEndsAtFailedWrite(const std::string& program, const std::string& input) {
+    // Endless input never runs out, so only the failed write can end the run; it must do so
+    // long before this.
+    constexpr std::chrono::seconds PROMPTLY{5};
+    const Setup failures[] = {
+        {.outputPath = "/dev/full"},
+        {.closedOutput = true},
+        {.outputLimit = 100, .ignorePipeSignal = true},
+    };
+    const char* names[] = {"standard output on /dev/full", "standard output closed",
+                           "reader gone, SIGPIPE ignored"};
+    for (std::size_t k = 0; k < std::size(failures); ++k) {
+        SCOPED_TRACE(names[k]);
+        Setup setup = failures[k];
+        setup.input = input;
+        setup.repeatInput = true;
+        setup.timeout = PROMPTLY;
+        const Run run = runProgram(program, setup);
+        EXPECT_FALSE(run.timedOut) << "the program did not end in time";
+        EXPECT_EQ(run.signal, 0) << "the program was ended by a signal";
+        EXPECT_EQ(run.status, 1) << describe(run);
+        EXPECT_TRUE(sameText("", run.errors)) << "standard error";
+    }
 }
 
 namespace {

@@ -25,6 +25,10 @@ struct Setup {
     std::string outputPath{}; // when set, standard output goes to this file, not to us
     std::string inputPath{};  // when set, standard input comes from this path, not from `input`
     std::size_t outputLimit = std::numeric_limits<std::size_t>::max(); // then close the pipe
+    bool repeatInput = false;  // `input` is written again and again until the program stops
+    bool closedOutput = false; // the program starts with standard output closed
+    bool ignorePipeSignal =
+        false; // it starts with SIGPIPE ignored, so writes to a gone reader fail
     std::chrono::milliseconds timeout{20000};
 };
 
@@ -69,6 +73,11 @@ void expectRun(const Run& run, const std::string& output, int status);
 
 // The run ended by itself with a status other than 0 and wrote nothing to standard error.
 void expectFailedQuietly(const Run& run);
+
+// Under endless `input`, standard output fails in each way it can: a full device, a closed
+// descriptor, a reader that has gone while SIGPIPE is ignored. Each time the program must stop
+// reading and end by itself with status 1, promptly, with nothing on standard error.
+void expectEndsAtFailedWrite(const std::string& program, const std::string& input);
 
 // A transcript: the input a user types and everything the program must answer.
 struct Case {
