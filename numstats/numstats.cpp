@@ -2,6 +2,7 @@
 // average, maximum and minimum to output1.txt.
 #include "statistics.hpp"
 
+#include <cctype>
 #include <cstdint>
 #include <fstream>
 #include <iomanip>
@@ -22,6 +23,17 @@ int fail(const char* message) {
     return exitStatus(1);
 }
 
+// A value is a whole token: it must end at white space or at the end of the file, so that
+// "1e9" or "6.7" is refused rather than read as 1 or 6. Only the one character after it is
+// looked at, so nothing beyond the last value is read.
+bool readValue(std::istream& in, int& value) {
+    if (!(in >> value)) {
+        return false;
+    }
+    const int next = in.peek();
+    return next == std::char_traits<char>::eof() || std::isspace(next) != 0;
+}
+
 } // namespace
 
 int main() {
@@ -37,10 +49,10 @@ int main() {
         return fail("Number elements of array is invalid.");
     }
 
-    // Exactly n reads: whatever follows the n-th value is never looked at.
+    // Exactly n values: past the n-th, only the one character that ends it is looked at.
     int arr[MAX_VALUES];
     for (int i = 0; i < n; ++i) {
-        if (!(fin >> arr[i])) {
+        if (!readValue(fin, arr[i])) {
             return fail("Values of array are missing or invalid.");
         }
     }

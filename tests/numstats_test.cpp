@@ -81,7 +81,6 @@ const std::vector<Case> CASES = {
     computes("count_1000_accepted", countingList(1000), results("500500", "500.50", "1000", "1")),
     computes("tokens_after_the_last_value_ignored", "2\n5 6 100\n", RESULTS_5_6),
     computes("bad_tokens_after_the_last_value_ignored", "2\n5 6 abc 99999999999 \xff", RESULTS_5_6),
-    computes("digits_of_the_last_value_end_at_a_letter", "2\n5 6abc\n", RESULTS_5_6),
     computes("all_on_one_line", "3 4 -2 10", RESULTS_4_NEG2_10),
     computes("one_token_a_line_with_blanks_and_signs", "\n\t 3\n\n+4\n  -2\t\n\n010",
              RESULTS_4_NEG2_10),
@@ -104,8 +103,19 @@ const std::vector<Case> CASES = {
     refuses("word_among_values", "3\n4 x 10\n", INVALID_VALUES),
     refuses("value_beyond_32_bits", "2\n2147483648 1\n", INVALID_VALUES),
     refuses("value_below_32_bits", "2\n-2147483649 1\n", INVALID_VALUES),
-    refuses("letters_after_digits_of_a_needed_value", "2\n12abc 5\n", INVALID_VALUES),
+    // The count's digits end at a letter, which is then a bad value.
     refuses("letters_after_digits_of_the_count", "2abc 5 6\n", INVALID_VALUES),
+
+    // A value is a whole token wherever it stands: it ends at white space or at the end of the
+    // file, and what follows the last one after white space is never looked at.
+    refuses("letters_after_digits_of_a_value", "2\n12abc 5\n", INVALID_VALUES),
+    refuses("exponent_in_a_value", "2 1e9 5", INVALID_VALUES),
+    refuses("exponent_in_the_last_value", "2 5 1e9", INVALID_VALUES),
+    refuses("decimal_point_in_the_last_value", "2 5 6.7", INVALID_VALUES),
+    refuses("letters_after_digits_of_the_last_value", "2 5 6abc", INVALID_VALUES),
+    refuses("binary_byte_after_the_last_value", std::string("2 5 6\0", 6), INVALID_VALUES),
+    computes("last_value_at_the_end_of_the_file", "2 5 6", RESULTS_5_6),
+    computes("last_value_then_a_tab_and_a_word", "2 5 6\tabc", RESULTS_5_6),
 
     {.name = "no_list_file_creates_no_result_file",
      .output = NOT_OPENED,
