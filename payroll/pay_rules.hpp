@@ -9,9 +9,16 @@
 #include <string_view>
 #include <system_error>
 
+inline constexpr int MAX_EMPLOYEES = 100;
 inline constexpr double ALLOW1 = 6000000;
 inline constexpr double ALLOW2 = 15000000;
 inline constexpr double TAX_FREE = 8000000;
+
+// The largest salary taken. With it, every amount of an employee and the company total of
+// MAX_EMPLOYEES such employees stay inside the double range, so none is ever written as inf or
+// nan: a total income is at most 125% of the salary.
+inline constexpr double MAX_SALARY = 1e306;
+static_assert(MAX_EMPLOYEES * 1.25 * MAX_SALARY < std::numeric_limits<double>::max());
 
 // One rate applies to the whole salary, chosen by its tier.
 inline double calculateAllowance(double salary) {
@@ -127,9 +134,9 @@ inline bool isBelowEveryDouble(std::string_view number) {
 // The decimal number at the start of `answer`: an optional sign, digits with an optional
 // decimal point (one digit at least), then an optional exponent. Words for infinity or
 // not-a-number and hexadecimal notation are not numbers; "0x10" is 0 followed by other text.
-// A number too large for a double is not a number either; one too small to be told from zero
-// is zero. Negative zero is zero, so it is never written with a minus sign.
-inline Verdict parseNonNegativeAnswer(std::string_view answer, double& value) {
+// A number above `largest`, or too large for a double, is not a number either; one too small to
+// be told from zero is zero. Negative zero is zero, so it is never written with a minus sign.
+inline Verdict parseNonNegativeAnswer(std::string_view answer, double largest, double& value) {
     const std::size_t start = skipWhiteSpace(answer, 0);
     std::size_t at = start;
     if (isSign(answer, at)) {
@@ -165,7 +172,7 @@ inline Verdict parseNonNegativeAnswer(std::string_view answer, double& value) {
         std::from_chars(number.data() + skipped, number.data() + number.size(), parsed);
     if (result.ec == std::errc::result_out_of_range && isBelowEveryDouble(number)) {
         parsed = 0;
-    } else if (result.ec != std::errc{}) {
+    } else if (result.ec != std::errc{} || parsed > largest) {
         return Verdict::NotANumber;
     }
     if (parsed < 0) {

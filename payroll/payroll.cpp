@@ -12,8 +12,6 @@
 
 namespace {
 
-constexpr int MAX_EMPLOYEES = 100;
-
 // A read takes at most 127 characters, what a 128-character line buffer holds with its
 // terminating zero, so a longer line arrives as several answers.
 constexpr std::size_t ANSWER_LIMIT = 127;
@@ -95,7 +93,7 @@ double inputDoubleNonNegative(std::string_view msg) {
         if (readAnswer(buf, answer) == Read::Ended) {
             endOfInput();
         }
-        switch (parseNonNegativeAnswer(answer, val)) {
+        switch (parseNonNegativeAnswer(answer, MAX_SALARY, val)) {
         case Verdict::Accepted:
             return val;
         case Verdict::NotANumber:

@@ -142,6 +142,8 @@ const std::vector<Case> CASES = {
                {NOT_A_NUMBER, NOT_A_NUMBER, NOT_A_NUMBER, NOT_A_NUMBER}, PAY_5000000),
     salaryCase("salary_too_large_for_a_double_is_not_a_number", "1e999\n5000000\n", {NOT_A_NUMBER},
                PAY_5000000),
+    salaryCase("salary_above_1e306_is_not_a_number", "1.000000000000001e306\n1e307\n5000000\n",
+               {NOT_A_NUMBER, NOT_A_NUMBER}, PAY_5000000),
     salaryCase("salary_too_small_for_a_double_is_zero", "1e-400\n", {}, PAY_0),
     salaryCase("salary_negative_zero_is_zero", "-0\n", {}, PAY_0),
     salaryCase("salary_negative_zero_point_zero_is_zero", "-0.0\n", {}, PAY_0),
@@ -325,13 +327,17 @@ TEST(payroll_parsing, decimal_number_at_the_start_of_an_answer) {
         {"-0.0\n", Verdict::Accepted, 0},
         {"-.0e5\n", Verdict::Accepted, 0},
         {"5" + NUL + "7", Verdict::Accepted, 5},
-        {"1.7976931348623157e308", Verdict::Accepted, std::numeric_limits<double>::max()},
+        {"1e306", Verdict::Accepted, MAX_SALARY},
+        {"0.1e307", Verdict::Accepted, MAX_SALARY},
         {"1e-400\n", Verdict::Accepted, 0},
         {"-1e-400\n", Verdict::Accepted, 0},
         {"1e-99999999999999999999\n", Verdict::Accepted, 0},
         {TINY, Verdict::Accepted, 0},
         {"-0.01\n", Verdict::OutOfRange, 0},
         {"-5\n", Verdict::OutOfRange, 0},
+        {"1.000000000000001e306", Verdict::NotANumber, 0},
+        {"1e307", Verdict::NotANumber, 0},
+        {"1.7976931348623157e308", Verdict::NotANumber, 0},
         {"1e999\n", Verdict::NotANumber, 0},
         {"-1e999\n", Verdict::NotANumber, 0},
         {"1.8e308\n", Verdict::NotANumber, 0},
@@ -351,7 +357,7 @@ TEST(payroll_parsing, decimal_number_at_the_start_of_an_answer) {
     };
     for (const AmountAnswer& a : answers) {
         double value = -1;
-        EXPECT_EQ(parseNonNegativeAnswer(a.answer, value), a.verdict) << a.answer;
+        EXPECT_EQ(parseNonNegativeAnswer(a.answer, MAX_SALARY, value), a.verdict) << a.answer;
         if (a.verdict == Verdict::Accepted) {
             EXPECT_EQ(value, a.value) << a.answer;
             EXPECT_FALSE(std::signbit(value)) << a.answer;
@@ -368,6 +374,25 @@ TEST(payroll, five_employees_give_the_company_totals_in_43_lines) {
                         employee(5, PAY_20000000) + totals("61225000.00", 1, 3, 1),
                     0);
     EXPECT_EQ(std::count(run.output.begin(), run.output.end(), '\n'), 43);
+}
+
+// The largest salary taken, for every employee there may be: the amounts and the company total
+// are huge but finite numbers, never inf or nan.
+TEST(payroll, largest_salaries_keep_every_amount_finite) {
+    const test::Run run =
+        test::runProgram(PROGRAM, {.input = "100\n" + test::repeat("1e306\n", 100)});
+    EXPECT_EQ(run.status, 0);
+    EXPECT_TRUE(test::sameText("", run.errors)) << "standard error";
+    EXPECT_EQ(run.output.find("inf"), std::string::npos);
+    EXPECT_EQ(run.output.find("nan"), std::string::npos);
+    const std::string total = "Tong chi phi luong: ";
+    const std::size_t at = run.output.find(total);
+    ASSERT_NE(at, std::string::npos);
+    const std::string amount =
+        run.output.substr(at + total.size(), run.output.find('\n', at) - at - total.size());
+    EXPECT_EQ(amount.find_first_not_of("0123456789."), std::string::npos) << amount;
+    EXPECT_EQ(amount.size(), 308 + 3) << amount; // about 9.9e307, with two decimals
+    EXPECT_TRUE(run.output.ends_with(totals(amount, 0, 0, 100)));
 }
 
 TEST(payroll, prompts_are_shown_before_waiting) {
