@@ -1,5 +1,6 @@
 // payroll: asks for the number of employees and each one's base salary, writes each one's
 // allowance, income, tax and net income, then the company totals.
+#include "answer_parsing.hpp"
 #include "pay_rules.hpp"
 
 #include <array>

@@ -1,3 +1,4 @@
+#include "answer_parsing.hpp"
 #include "pay_rules.hpp"
 #include "program.hpp"
 
