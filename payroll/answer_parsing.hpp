@@ -2,12 +2,17 @@
 // functions of the answer's text, kept here so that they can be checked on their own.
 #pragma once
 
-#include <charconv>
+#include <array>
+#include <cmath>
 #include <cstddef>
 #include <cstdint>
+#include <cstdlib>
 #include <limits>
 #include <string_view>
-#include <system_error>
+
+// The longest number text converted. An answer holds 127 characters at most, so no answer
+// comes near it.
+inline constexpr std::size_t LONGEST_NUMBER = 1023;
 
 // What an answer gives: a value to use, no number at all, or a number the question does not
 // accept (outside the range of an integer question, negative for an amount).
@@ -65,43 +70,6 @@ inline Verdict parseIntAnswer(std::string_view answer, int min, int max, int& va
     return Verdict::Accepted;
 }
 
-// Whether a decimal number that no double can hold lies below the smallest one (and so rounds
-// to zero) rather than above the largest: the decimal place of its first significant digit,
-// shifted by its exponent, is negative.
-inline bool isBelowEveryDouble(std::string_view number) {
-    constexpr std::int64_t FAR = 1000000; // well past the decimal range of any double
-    std::size_t at = isSign(number, 0) ? 1 : 0;
-    while (at < number.size() && number[at] == '0') {
-        ++at;
-    }
-    const std::size_t integerEnd = skipDigits(number, at);
-    std::int64_t place = static_cast<std::int64_t>(integerEnd - at) - 1;
-    at = integerEnd;
-    if (place < 0 && at < number.size() && number[at] == '.') {
-        const std::size_t zerosStart = ++at;
-        while (at < number.size() && number[at] == '0') {
-            ++at;
-        }
-        place = -static_cast<std::int64_t>(at - zerosStart) - 1;
-    }
-    place = place > FAR ? FAR : place < -FAR ? -FAR : place;
-
-    const std::size_t exponentMark = number.find_first_of("eE");
-    std::int64_t exponent = 0;
-    if (exponentMark != std::string_view::npos) {
-        at = exponentMark + 1;
-        const bool negative = at < number.size() && number[at] == '-';
-        if (isSign(number, at)) {
-            ++at;
-        }
-        for (; at < number.size() && isDigit(number[at]) && exponent < FAR; ++at) {
-            exponent = exponent * 10 + (number[at] - '0');
-        }
-        exponent = negative ? -exponent : exponent;
-    }
-    return place + exponent < 0;
-}
-
 // The decimal number at the start of `answer`: an optional sign, digits with an optional
 // decimal point (one digit at least), then an optional exponent. Words for infinity or
 // not-a-number and hexadecimal notation are not numbers; "0x10" is 0 followed by other text.
@@ -135,15 +103,18 @@ inline Verdict parseNonNegativeAnswer(std::string_view answer, double largest, d
         }
     }
 
-    const std::string_view number = answer.substr(start, end - start);
-    // The conversion takes a minus sign but no plus sign.
-    const std::size_t skipped = number.front() == '+' ? 1 : 0;
-    double parsed = 0;
-    const auto result =
-        std::from_chars(number.data() + skipped, number.data() + number.size(), parsed);
-    if (result.ec == std::errc::result_out_of_range && isBelowEveryDouble(number)) {
-        parsed = 0;
-    } else if (result.ec != std::errc{} || parsed > largest) {
+    // The conversion reads a terminated text, and on its own it would go on past the number
+    // ("0x10" is hexadecimal to it), so it gets a copy of the number alone.
+    std::array<char, LONGEST_NUMBER + 1> number;
+    if (end - start > LONGEST_NUMBER) {
+        return Verdict::NotANumber;
+    }
+    answer.copy(number.data(), end - start, start);
+    number[end - start] = '\0';
+    // Beyond the double range the conversion gives an infinity; below it, zero or a number too
+    // small to matter, which is taken as it is.
+    const double parsed = std::strtod(number.data(), nullptr);
+    if (std::isinf(parsed) || parsed > largest) {
         return Verdict::NotANumber;
     }
     if (parsed < 0) {

@@ -335,6 +335,7 @@ TEST(payroll_parsing, decimal_number_at_the_start_of_an_answer) {
         {"1e-99999999999999999999\n", Verdict::Accepted, 0},
         {TINY, Verdict::Accepted, 0},
         {"-0.01\n", Verdict::OutOfRange, 0},
+        {"-1e-320\n", Verdict::OutOfRange, 0},
         {"-5\n", Verdict::OutOfRange, 0},
         {"1.000000000000001e306", Verdict::NotANumber, 0},
         {"1e307", Verdict::NotANumber, 0},
