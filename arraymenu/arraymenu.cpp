@@ -18,7 +18,12 @@ constexpr const char* MENU = "---menu---\n"
                              "4. tinh toan\n"
                              "5 exit\n";
 
-enum class Answer { number, bad, end };
+enum class Outcome { number, badAnswer, endOfInput };
+
+struct Answer {
+    Outcome outcome;
+    int value; // meaningful for a number only
+};
 
 bool isWhiteSpace(int c) {
     return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
@@ -31,9 +36,9 @@ bool isDigit(int c) {
 // Reads one answer: skips white space (newlines included), then takes an optionally signed
 // decimal integer whose first following character stays for the next read. A token without
 // digits, or beyond the 32-bit range, is a bad answer and is consumed up to the next white space.
-// `value` is set only for a number. Once standard output has failed, nobody sees the questions
-// any more: nothing more is read, as at the end of input.
-Answer readInteger(int& value) {
+// Once standard output has failed, nobody sees the questions any more: nothing more is read, as
+// at the end of input.
+Answer readInteger() {
     constexpr int END = std::char_traits<char>::eof();
     // Output is flushed only when the next character may have to be waited for: every prompt
     // is on screen before a wait, and a scripted input costs no flush per prompt. Characters
@@ -45,24 +50,24 @@ Answer readInteger(int& value) {
         }
         return std::cin.peek();
     };
-    const auto next = [&peek] {
+    const auto advance = [&peek] {
         std::cin.ignore();
         return peek();
     };
 
     if (!std::cout) {
-        return Answer::end;
+        return {Outcome::endOfInput, 0};
     }
     int c = peek();
     while (isWhiteSpace(c)) {
-        c = next();
+        c = advance();
     }
     if (c == END) {
-        return Answer::end;
+        return {Outcome::endOfInput, 0};
     }
     const bool negative = c == '-';
     if (c == '-' || c == '+') {
-        c = next();
+        c = advance();
     }
     // The magnitude stops growing just past the 32-bit range, so digits of any length are safe.
     constexpr std::int64_t BEYOND_RANGE = std::int64_t{INT_MAX} + 2;
@@ -71,40 +76,40 @@ Answer readInteger(int& value) {
     while (isDigit(c)) {
         hasDigits = true;
         magnitude = std::min(magnitude * 10 + (c - '0'), BEYOND_RANGE);
-        c = next();
+        c = advance();
     }
     const std::int64_t number = negative ? -magnitude : magnitude;
     if (hasDigits && number >= INT_MIN && number <= INT_MAX) {
-        value = static_cast<int>(number);
-        return Answer::number;
+        return {Outcome::number, static_cast<int>(number)};
     }
     while (c != END && !isWhiteSpace(c)) {
-        c = next();
+        c = advance();
     }
-    return Answer::bad;
+    return {Outcome::badAnswer, 0};
 }
 
 // Returns false when the input ended; a refused count leaves `arr` and `size` as they were.
 [[nodiscard]] bool inputarray(int* arr, int* size) {
     std::cout << "Enter number of elements (1 to " << max_size << "): ";
-    int n = 0;
-    const Answer answer = readInteger(n);
-    if (answer == Answer::end) {
+    const Answer answer = readInteger();
+    if (answer.outcome == Outcome::endOfInput) {
         return false;
     }
-    if (answer == Answer::bad || n < 1 || n > max_size) {
+    const int n = answer.value;
+    if (answer.outcome == Outcome::badAnswer || n < 1 || n > max_size) {
         std::cout << "Invalid size. Must be between 1 and " << max_size << ".\n";
         return true;
     }
     *size = n;
-    for (int i = 0; i < n; ++i) {
-        Answer element = Answer::bad;
-        while (element == Answer::bad) {
-            std::cout << "Enter element " << i + 1 << ": ";
-            element = readInteger(arr[i]);
-        }
-        if (element == Answer::end) {
+    for (int i = 0; i < n;) {
+        std::cout << "Enter element " << i + 1 << ": ";
+        const Answer element = readInteger();
+        if (element.outcome == Outcome::endOfInput) {
             return false;
+        }
+        if (element.outcome == Outcome::number) {
+            arr[i] = element.value;
+            ++i;
         }
     }
     std::cout << "Data input completed!\n";
@@ -164,14 +169,14 @@ int main() {
     int size = 0;
     for (;;) {
         std::cout << MENU;
-        int choice = 0;
-        const Answer answer = readInteger(choice);
-        if (answer == Answer::end) {
+        const Answer answer = readInteger();
+        if (answer.outcome == Outcome::endOfInput) {
             return exitStatus(1);
         }
-        if (answer == Answer::bad) {
+        if (answer.outcome == Outcome::badAnswer) {
             continue; // an unreadable choice is ignored like any other invalid one
         }
+        const int choice = answer.value;
         switch (choice) {
         case 1:
             if (!inputarray(arr, &size)) {
@@ -190,15 +195,15 @@ int main() {
                 std::cout << "khong co data . vui long nhap data truoc\n";
                 break;
             }
-            int target = 0;
-            Answer searched = Answer::bad;
-            while (searched == Answer::bad) {
+            Answer searched{Outcome::badAnswer, 0};
+            while (searched.outcome == Outcome::badAnswer) {
                 std::cout << "nhap so muon tim \n";
-                searched = readInteger(target);
+                searched = readInteger();
             }
-            if (searched == Answer::end) {
+            if (searched.outcome == Outcome::endOfInput) {
                 return exitStatus(1);
             }
+            const int target = searched.value;
             const int index = searchvalue(arr, size, target);
             if (index == -1) {
                 std::cout << "so " << target << " khong tim thay trong mang \n";
