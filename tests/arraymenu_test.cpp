@@ -238,16 +238,19 @@ TEST(arraymenu, every_prompt_is_shown_before_waiting) {
 
 // Reading a directory fails at once; the program must end as at the end of input, not crash.
 TEST(arraymenu, read_error_ends_like_the_end_of_input) {
+    SKIP_UNDER_RUNNER("standard input from a folder");
     test::expectRun(test::runProgram(PROGRAM, {.inputPath = "/"}), MENU, 1);
 }
 
 TEST(arraymenu, write_error_is_not_success) {
+    SKIP_UNDER_RUNNER("standard output on /dev/full");
     test::expectFailedQuietly(test::runProgram(
         PROGRAM, {.input = "1 3 1 2 3\n2\n3 2\n4\n5\n", .outputPath = "/dev/full"}));
 }
 
 // Each invalid choice writes the menu again, so endless input makes endless output.
 TEST(arraymenu, failed_write_ends_endless_input) {
+    SKIP_UNDER_RUNNER("/dev/full, a closed descriptor and SIGPIPE");
     test::expectEndsAtFailedWrite(PROGRAM, "0\n");
 }
 

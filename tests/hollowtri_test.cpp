@@ -76,10 +76,12 @@ TEST(hollowtri, large_height_matches_the_length_formula) {
 
 // Reading a directory fails at once: no height, as at the end of input.
 TEST(hollowtri, read_error_draws_nothing) {
+    SKIP_UNDER_RUNNER("standard input from a folder");
     test::expectRun(test::runProgram(PROGRAM, {.inputPath = "/"}), PROMPT, 1);
 }
 
 TEST(hollowtri, write_error_is_not_success) {
+    SKIP_UNDER_RUNNER("standard output on /dev/full");
     test::expectFailedQuietly(
         test::runProgram(PROGRAM, {.input = "3\n", .outputPath = "/dev/full"}));
 }

@@ -102,9 +102,71 @@ struct Child {
     int errors = -1;
 };
 
+// How the programs are run: directly, or on another system through a runner.
+struct Target {
+    std::string runner{};
+    std::string programDir{};
+    std::string programSuffix{};
+    bool crlf = false;
+};
+
+const Target& target() {
+    static const Target configured = [] {
+        const auto variable = [](const char* name) {
+            const char* value = std::getenv(name);
+            return std::string(value == nullptr ? "" : value);
+        };
+        return Target{.runner = variable("TEST_RUNNER"),
+                      .programDir = variable("TEST_PROGRAM_DIR"),
+                      .programSuffix = variable("TEST_PROGRAM_SUFFIX"),
+                      .crlf = !variable("TEST_CRLF").empty()};
+    }();
+    return configured;
+}
+
+std::string targetProgram(const std::string& program) {
+    if (target().programDir.empty()) {
+        return program;
+    }
+    return (fs::path(target().programDir) / fs::path(program).filename()).string() +
+           target().programSuffix;
+}
+
+// \r\n read as \n, where the programs run on a system that ends lines so.
+std::string asLines(std::string text) {
+    if (!target().crlf) {
+        return text;
+    }
+    std::size_t kept = 0;
+    for (std::size_t k = 0; k < text.size(); ++k) {
+        if (!(text[k] == '\r' && k + 1 < text.size() && text[k + 1] == '\n')) {
+            text[kept++] = text[k];
+        }
+    }
+    text.resize(kept);
+    return text;
+}
+
+// The other way round: \n written as \r\n, to tell what such a program shows.
+std::string inTargetLines(const std::string& text) {
+    if (!target().crlf) {
+        return text;
+    }
+    std::string written;
+    for (const char c : text) {
+        if (c == '\n') {
+            written += '\r';
+        }
+        written += c;
+    }
+    return written;
+}
+
 Child start(const std::string& program, const fs::path& directory, const Setup& setup) {
     // Our end of a pipe may close before the program is done with it; that must not end us.
     std::signal(SIGPIPE, SIG_IGN);
+    const std::string path = targetProgram(program);
+    const std::string& runner = target().runner;
 
     Pipe input;
     if (setup.inputPath.empty()) {
@@ -144,7 +206,11 @@ Child start(const std::string& program, const fs::path& directory, const Setup& 
         if (chdir(directory.c_str()) != 0) {
             _exit(126);
         }
-        execl(program.c_str(), program.c_str(), static_cast<char*>(nullptr));
+        if (runner.empty()) {
+            execl(path.c_str(), path.c_str(), static_cast<char*>(nullptr));
+        } else {
+            execl(runner.c_str(), runner.c_str(), path.c_str(), static_cast<char*>(nullptr));
+        }
         _exit(127);
     }
 
@@ -299,7 +365,11 @@ Run runProgram(const std::string& program, const Setup& setup) {
     pump(child, setup.input, written, true, setup.repeatInput, setup.outputLimit, deadline, run,
          [] { return false; });
     finish(child, deadline, run);
+    run.output = asLines(std::move(run.output));
     run.files = directory.regularFiles();
+    for (auto& [name, content] : run.files) {
+        content = asLines(std::move(content));
+    }
     return run;
 }
 
@@ -310,9 +380,9 @@ DialogueRun runDialogue(const std::string& program, const std::vector<Exchange>&
     Run& run = result.run;
     Child child = start(program, directory.path(), Setup{});
 
-    std::string expected;
+    std::string expected; // as the program writes it
     for (const auto& exchange : exchanges) {
-        expected += exchange.prompt;
+        expected += inTargetLines(exchange.prompt);
         std::size_t written = 0;
         const auto deadline = Clock::now() + promptTimeout;
         pump(child, "", written, false, false, std::numeric_limits<std::size_t>::max(), deadline,
@@ -344,6 +414,7 @@ DialogueRun runDialogue(const std::string& program, const std::vector<Exchange>&
     pump(child, "", written, true, false, std::numeric_limits<std::size_t>::max(), deadline, run,
          [] { return false; });
     finish(child, deadline, run);
+    run.output = asLines(std::move(run.output));
     return result;
 }
 
@@ -366,6 +437,10 @@ std::string visible(const std::string& text) {
         }
     }
     return shown;
+}
+
+bool underRunner() {
+    return !target().runner.empty();
 }
 
 testing::AssertionResult sameText(const std::string& expected, const std::string& actual) {
@@ -444,6 +519,9 @@ class CaseTest : public testing::Test {
     CaseTest(std::string program, Case c) : program_(std::move(program)), case_(std::move(c)) {}
 
     void TestBody() override {
+        if (!case_.links.empty()) {
+            SKIP_UNDER_RUNNER("symbolic links");
+        }
         const test::Run run = runProgram(program_, {.input = case_.input,
                                                     .files = case_.files,
                                                     .directories = case_.directories,

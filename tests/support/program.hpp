@@ -14,6 +14,20 @@
 
 namespace test {
 
+// The programs may be run on another system, through a runner such as an emulator, where these
+// environment variables say so:
+//   TEST_RUNNER          the path of the command that starts a program given as its argument
+//   TEST_PROGRAM_DIR     the folder of the programs to run instead of the ones built here; each
+//                        is named there as here, followed by TEST_PROGRAM_SUFFIX (such as .exe)
+//   TEST_CRLF            when set, a \r\n in standard output and in the files left behind is read
+//                        as \n, as written by a system whose text files end lines so
+// A test that rests on what only this system gives (/dev/full, symbolic links, signals) skips
+// itself under a runner, with SKIP_UNDER_RUNNER.
+bool underRunner();
+#define SKIP_UNDER_RUNNER(reason)                                                                  \
+    if (test::underRunner())                                                                       \
+    GTEST_SKIP() << "not under a runner: " << (reason)
+
 // File name to content, in the program's working directory.
 using Files = std::map<std::string, std::string>;
 
