@@ -420,7 +420,8 @@ DialogueRun runDialogue(const std::string& program, const std::vector<Exchange>&
 
 std::string visible(const std::string& text) {
     std::string shown;
-    for (const unsigned char c : text) {
+    for (const char character : text) {
+        const auto c = static_cast<unsigned char>(character);
         if (c == '\n') {
             shown += "\\n";
         } else if (c == '\t') {
