@@ -37,3 +37,4 @@ stdio_seconds=$(best_seconds "$work/session" "$work/stdio")
 echo "$passes passes, $(wc -c <"$work/session") bytes in, $(wc -c <"$work/ours.out") bytes out:" \
     "arraymenu ${ours_seconds}s, stdio ${stdio_seconds}s, ratio" \
     "$(ratio "$ours_seconds" "$stdio_seconds")"
+peak_memory "$work/session" "$ours" "$work/stdio"

@@ -32,3 +32,25 @@ best_seconds() {
 ratio() {
     awk -v a="$1" -v b="$2" 'BEGIN { printf "%.2f", a / b }'
 }
+
+# peak_memory INPUT OURS REFERENCE: the peak resident memory of a run of OURS and of REFERENCE,
+# each reading INPUT and writing into /dev/null (GNU time's %M, the median of $runs runs).
+peak_memory() {
+    local input="$1" ours reference
+    if [[ ! -x /usr/bin/time ]]; then
+        echo "peak memory: no /usr/bin/time (Debian's time package)"
+        return
+    fi
+    ours=$(median_peak_kb "$input" "$2")
+    reference=$(median_peak_kb "$input" "$3")
+    echo "peak memory: ${ours} kB, reference ${reference} kB, $((ours - reference)) kB more"
+}
+
+# median_peak_kb INPUT PROGRAM: the median peak resident memory of $runs runs, in kB.
+median_peak_kb() {
+    local k
+    for ((k = 0; k < runs; k++)); do
+        /usr/bin/time -f %M -o "$work/peak" "$2" <"$1" >/dev/null
+        tail -n 1 "$work/peak"
+    done | sort -n | awk '{ kb[NR] = $1 } END { print kb[int((NR + 1) / 2)] }'
+}

@@ -38,3 +38,4 @@ stdio_time=$(best_seconds "$work/session" "$work/stdio")
 bytes=$(wc -c <"$work/ours.out")
 echo "$passes passes, $bytes bytes, same transcript: dailysales ${ours_time}s," \
     "C stdio ${stdio_time}s, ratio $(ratio "$ours_time" "$stdio_time") (below 1 is faster)"
+peak_memory "$work/session" "$ours" "$work/stdio"
