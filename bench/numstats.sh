@@ -16,7 +16,8 @@ ours="$root/build/release/bin/numstats"
 mkdir "$work/ours" "$work/c"
 awk 'BEGIN {
     print 1000
-    for (i = 0; i < 1000; i++) printf "%d%s", (i * 7919 % 20001 - 10000) * 100003, i % 10 == 9 ? "\n" : " "
+    for (i = 0; i < 1000; i++)
+        printf "%d%s", (i * 7919 % 20001 - 10000) * 100003, i % 10 == 9 ? "\n" : " "
 }' >"$work/ours/input.txt"
 cp "$work/ours/input.txt" "$work/c/input.txt"
 

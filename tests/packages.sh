@@ -88,8 +88,8 @@ run_case() {
     fi
 }
 
-sales_menu=$'\n=== Enhanced Sales Data Management Menu ===\n1. Input Sales Data\n2. Display Sales Data
-3. Sort Sales Data in Ascending Order\n4. Sort Sales Data in Descending Order
+sales_menu=$'\n=== Enhanced Sales Data Management Menu ===\n1. Input Sales Data
+2. Display Sales Data\n3. Sort Sales Data in Ascending Order\n4. Sort Sales Data in Descending Order
 5. Search for Sales Greater Than a Target\n6. Exit\nEnter your choice: '
 array_menu=$'---menu---\n1. nhap data\n2. hien  data\n3. tim 1 so\n4. tinh toan\n5 exit\n'
 payroll_run=$'Nhap so nhan vien (1-100): \n===== CHI TIET LUONG NHAN VIEN =====\n
