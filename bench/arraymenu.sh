@@ -28,9 +28,7 @@ awk -v passes="$passes" 'BEGIN {
     printf "5\n"
 }' >"$work/session"
 
-"$ours" <"$work/session" >"$work/ours.out"
-"$work/stdio" <"$work/session" >"$work/stdio.out"
-cmp -s "$work/ours.out" "$work/stdio.out" || { echo "the two outputs differ" >&2; exit 1; }
+same_output "$work/session" "$ours" "$work/stdio"
 
 ours_seconds=$(best_seconds "$work/session" "$ours")
 stdio_seconds=$(best_seconds "$work/session" "$work/stdio")

@@ -14,6 +14,18 @@ build_release() {
     }
 }
 
+# same_output INPUT OURS REFERENCE: runs both on INPUT, keeping OURS's output in $work/ours.out,
+# and ends the script unless both wrote the same bytes.
+same_output() {
+    "$2" <"$1" >"$work/ours.out"
+    "$3" <"$1" >"$work/reference.out"
+    cmp -s "$work/ours.out" "$work/reference.out" || {
+        echo "the outputs differ:"
+        cmp "$work/ours.out" "$work/reference.out" || true
+        exit 1
+    }
+}
+
 # best_seconds INPUT COMMAND...: the fastest of $runs runs of COMMAND reading INPUT and
 # writing into /dev/null, in seconds.
 best_seconds() {

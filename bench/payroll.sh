@@ -27,13 +27,7 @@ awk -v rejected="$rejected" 'BEGIN {
     }
 }' >"$work/session"
 
-"$ours" <"$work/session" >"$work/ours.out"
-"$work/stdio" <"$work/session" >"$work/stdio.out"
-cmp -s "$work/ours.out" "$work/stdio.out" || {
-    echo "the transcripts differ:"
-    cmp "$work/ours.out" "$work/stdio.out" || true
-    exit 1
-}
+same_output "$work/session" "$ours" "$work/stdio"
 
 ours_seconds=$(best_seconds "$work/session" "$ours")
 stdio_seconds=$(best_seconds "$work/session" "$work/stdio")
