@@ -28,12 +28,11 @@ awk -v passes="$passes" 'BEGIN {
     printf "5\n"
 }' >"$work/session"
 
-"$ours" <"$work/session" >"$work/ours.out"
-"$work/stdio" <"$work/session" >"$work/stdio.out"
-cmp -s "$work/ours.out" "$work/stdio.out" || { echo "the two outputs differ" >&2; exit 1; }
+same_output "$work/session" "$ours" "$work/stdio"
 
 ours_seconds=$(best_seconds "$work/session" "$ours")
 stdio_seconds=$(best_seconds "$work/session" "$work/stdio")
 echo "$passes passes, $(wc -c <"$work/session") bytes in, $(wc -c <"$work/ours.out") bytes out:" \
     "arraymenu ${ours_seconds}s, stdio ${stdio_seconds}s, ratio" \
     "$(ratio "$ours_seconds" "$stdio_seconds")"
+peak_memory "$work/session" "$ours" "$work/stdio"

@@ -14,6 +14,18 @@ build_release() {
     }
 }
 
+# same_output INPUT OURS REFERENCE: runs both on INPUT, keeping OURS's output in $work/ours.out,
+# and ends the script unless both wrote the same bytes.
+same_output() {
+    "$2" <"$1" >"$work/ours.out"
+    "$3" <"$1" >"$work/reference.out"
+    cmp -s "$work/ours.out" "$work/reference.out" || {
+        echo "the outputs differ:"
+        cmp "$work/ours.out" "$work/reference.out" || true
+        exit 1
+    }
+}
+
 # best_seconds INPUT COMMAND...: the fastest of $runs runs of COMMAND reading INPUT and
 # writing into /dev/null, in seconds.
 best_seconds() {
@@ -31,4 +43,26 @@ best_seconds() {
 # ratio A B: A / B with two decimals.
 ratio() {
     awk -v a="$1" -v b="$2" 'BEGIN { printf "%.2f", a / b }'
+}
+
+# peak_memory INPUT OURS REFERENCE: the peak resident memory of a run of OURS and of REFERENCE,
+# each reading INPUT and writing into /dev/null (GNU time's %M, the median of $runs runs).
+peak_memory() {
+    local input="$1" ours reference
+    if [[ ! -x /usr/bin/time ]]; then
+        echo "peak memory: no /usr/bin/time (Debian's time package)"
+        return
+    fi
+    ours=$(median_peak_kb "$input" "$2")
+    reference=$(median_peak_kb "$input" "$3")
+    echo "peak memory: ${ours} kB, reference ${reference} kB, $((ours - reference)) kB more"
+}
+
+# median_peak_kb INPUT PROGRAM: the median peak resident memory of $runs runs, in kB.
+median_peak_kb() {
+    local k
+    for ((k = 0; k < runs; k++)); do
+        /usr/bin/time -f %M -o "$work/peak" "$2" <"$1" >/dev/null
+        tail -n 1 "$work/peak"
+    done | sort -n | awk '{ kb[NR] = $1 } END { print kb[int((NR + 1) / 2)] }'
 }

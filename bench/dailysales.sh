@@ -25,16 +25,11 @@ awk -v passes="$passes" 'BEGIN {
 }' >"$work/session"
 
 ours="$root/build/release/bin/dailysales"
-"$ours" <"$work/session" >"$work/ours.out"
-"$work/stdio" <"$work/session" >"$work/stdio.out"
-cmp -s "$work/ours.out" "$work/stdio.out" || {
-    echo "the transcripts differ:"
-    cmp "$work/ours.out" "$work/stdio.out" || true
-    exit 1
-}
+same_output "$work/session" "$ours" "$work/stdio"
 
 ours_time=$(best_seconds "$work/session" "$ours")
 stdio_time=$(best_seconds "$work/session" "$work/stdio")
 bytes=$(wc -c <"$work/ours.out")
 echo "$passes passes, $bytes bytes, same transcript: dailysales ${ours_time}s," \
     "C stdio ${stdio_time}s, ratio $(ratio "$ours_time" "$stdio_time") (below 1 is faster)"
+peak_memory "$work/session" "$ours" "$work/stdio"

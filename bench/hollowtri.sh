@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Times hollowtri against the same triangle written one character at a time with putchar,
-# both into /dev/null, and prints how many times faster hollowtri is.
+# both into /dev/null, and prints the ratio of their times (below 1 is faster) and how many
+# times faster hollowtri is.
 #   bench/hollowtri.sh [HEIGHT] [RUNS]      (defaults: 10000 and 5; the best run of each counts)
 set -euo pipefail
 
@@ -15,4 +16,6 @@ ours=$(best_seconds "$work/height" "$root/build/release/bin/hollowtri")
 reference=$(best_seconds "$work/height" "$work/putchar")
 bytes=$("$root/build/release/bin/hollowtri" <"$work/height" | wc -c)
 echo "height $height, $bytes bytes: hollowtri ${ours}s, putchar ${reference}s," \
+    "ratio $(ratio "$ours" "$reference") (below 1 is faster)," \
     "$(ratio "$reference" "$ours") times faster"
+peak_memory "$work/height" "$root/build/release/bin/hollowtri" "$work/putchar"
