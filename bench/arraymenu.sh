@@ -30,8 +30,7 @@ awk -v passes="$passes" 'BEGIN {
 
 same_output "$work/session" "$ours" "$work/stdio"
 
-ours_seconds=$(best_seconds "$work/session" "$ours")
-stdio_seconds=$(best_seconds "$work/session" "$work/stdio")
+read -r ours_seconds stdio_seconds < <(best_seconds "$work/session" "$ours" "$work/stdio")
 echo "$passes passes, $(wc -c <"$work/session") bytes in, $(wc -c <"$work/ours.out") bytes out:" \
     "arraymenu ${ours_seconds}s, stdio ${stdio_seconds}s, ratio" \
     "$(ratio "$ours_seconds" "$stdio_seconds")"

@@ -26,18 +26,23 @@ same_output() {
     }
 }
 
-# best_seconds INPUT COMMAND...: the fastest of $runs runs of COMMAND reading INPUT and
-# writing into /dev/null, in seconds.
+# best_seconds INPUT OURS REFERENCE: the fastest of $runs runs of each command (a program or a
+# function of the script) reading INPUT and writing into /dev/null, in seconds: "OURS REFERENCE".
+# The two take turns, so that a machine busy with something else for a while slows both alike.
 best_seconds() {
-    local input="$1" best="" start end k
+    local input="$1" best=("" "") start end k which
     shift
     for ((k = 0; k < runs; k++)); do
-        start=$(date +%s%N)
-        "$@" <"$input" >/dev/null
-        end=$(date +%s%N)
-        if [[ -z "$best" || $((end - start)) -lt $best ]]; then best=$((end - start)); fi
+        for which in 0 1; do
+            start=$(date +%s%N)
+            "${@:which+1:1}" <"$input" >/dev/null
+            end=$(date +%s%N)
+            if [[ -z "${best[which]}" || $((end - start)) -lt ${best[which]} ]]; then
+                best[which]=$((end - start))
+            fi
+        done
     done
-    awk -v ns="$best" 'BEGIN { printf "%.4f", ns / 1e9 }'
+    awk -v a="${best[0]}" -v b="${best[1]}" 'BEGIN { printf "%.4f %.4f\n", a / 1e9, b / 1e9 }'
 }
 
 # ratio A B: A / B with two decimals.
@@ -55,7 +60,7 @@ peak_memory() {
     fi
     ours=$(median_peak_kb "$input" "$2")
     reference=$(median_peak_kb "$input" "$3")
-    echo "peak memory: ${ours} kB, reference ${reference} kB, $((ours - reference)) kB more"
+    echo "peak memory: ${ours} kB, reference ${reference} kB (a difference of $((ours - reference)) kB)"
 }
 
 # median_peak_kb INPUT PROGRAM: the median peak resident memory of $runs runs, in kB.

@@ -27,8 +27,7 @@ awk -v passes="$passes" 'BEGIN {
 ours="$root/build/release/bin/dailysales"
 same_output "$work/session" "$ours" "$work/stdio"
 
-ours_time=$(best_seconds "$work/session" "$ours")
-stdio_time=$(best_seconds "$work/session" "$work/stdio")
+read -r ours_time stdio_time < <(best_seconds "$work/session" "$ours" "$work/stdio")
 bytes=$(wc -c <"$work/ours.out")
 echo "$passes passes, $bytes bytes, same transcript: dailysales ${ours_time}s," \
     "C stdio ${stdio_time}s, ratio $(ratio "$ours_time" "$stdio_time") (below 1 is faster)"

@@ -12,8 +12,8 @@ build_release
 cc -O2 -o "$work/putchar" "$root/bench/hollowtri_putchar.c"
 echo "$height" >"$work/height"
 
-ours=$(best_seconds "$work/height" "$root/build/release/bin/hollowtri")
-reference=$(best_seconds "$work/height" "$work/putchar")
+read -r ours reference < <(best_seconds "$work/height" "$root/build/release/bin/hollowtri" \
+    "$work/putchar")
 bytes=$("$root/build/release/bin/hollowtri" <"$work/height" | wc -c)
 echo "height $height, $bytes bytes: hollowtri ${ours}s, putchar ${reference}s," \
     "ratio $(ratio "$ours" "$reference") (below 1 is faster)," \

@@ -1,12 +1,13 @@
 #!/usr/bin/env bash
 # Times numstats against the same run written plainly with C stdio, both reading one list of
-# 1000 values from input.txt. One run lasts about a millisecond, mostly start-up, so each timed
-# run starts the program CALLS times in a row. Both the printed line and output1.txt must be
-# byte for byte the same.
-#   bench/numstats.sh [CALLS] [RUNS]        (defaults: 200 and 5; the best run of each counts)
+# 1000 values from input.txt. A run lasts a few milliseconds, almost all of it the start of a
+# process, so a busy machine makes single runs far apart: the two programs are started STARTS
+# times each, taking turns, every start is timed alone, and the median start of each counts.
+# Both the printed line and output1.txt must be byte for byte the same.
+#   bench/numstats.sh [STARTS] [RUNS]       (defaults: 1000 and 5; RUNS is for peak memory)
 set -euo pipefail
 
-calls="${1:-200}"
+starts="${1:-1000}"
 runs="${2:-5}"
 source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
 build_release
@@ -31,15 +32,22 @@ for file in stdout output1.txt; do
     }
 done
 
-# start_calls PROGRAM: starts PROGRAM $calls times, one after the other.
-start_calls() {
-    local k
-    for ((k = 0; k < calls; k++)); do "$1"; done
-}
-
+# Microseconds of each start, ours then the C version's, a pair a line. $EPOCHREALTIME costs
+# no process of its own.
 cd "$work/ours"
-ours_seconds=$(best_seconds /dev/null start_calls "$ours")
-stdio_seconds=$(best_seconds /dev/null start_calls "$work/stdio")
-echo "1000 values, $calls calls a run, same results: numstats ${ours_seconds}s," \
-    "C stdio ${stdio_seconds}s, ratio $(ratio "$ours_seconds" "$stdio_seconds") (below 1 is faster)"
+for ((k = 0; k < starts; k++)); do
+    t0=${EPOCHREALTIME/./}
+    "$ours" >/dev/null
+    t1=${EPOCHREALTIME/./}
+    "$work/stdio" >/dev/null
+    t2=${EPOCHREALTIME/./}
+    echo "$((t1 - t0)) $((t2 - t1))"
+done >"$work/starts"
+median_of() {
+    cut -d ' ' -f "$1" "$work/starts" | sort -n | awk '{ us[NR] = $1 } END { print us[int((NR + 1) / 2)] }'
+}
+ours_us=$(median_of 1)
+stdio_us=$(median_of 2)
+echo "1000 values, $starts starts each, same results: numstats ${ours_us} us a start," \
+    "C stdio ${stdio_us} us, ratio $(ratio "$ours_us" "$stdio_us") (below 1 is faster)"
 peak_memory /dev/null "$ours" "$work/stdio"

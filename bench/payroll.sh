@@ -29,8 +29,7 @@ awk -v rejected="$rejected" 'BEGIN {
 
 same_output "$work/session" "$ours" "$work/stdio"
 
-ours_seconds=$(best_seconds "$work/session" "$ours")
-stdio_seconds=$(best_seconds "$work/session" "$work/stdio")
+read -r ours_seconds stdio_seconds < <(best_seconds "$work/session" "$ours" "$work/stdio")
 echo "100 employees, $rejected refused answers each, $(wc -c <"$work/ours.out") bytes out," \
     "same transcript: payroll ${ours_seconds}s, C stdio ${stdio_seconds}s," \
     "ratio $(ratio "$ours_seconds" "$stdio_seconds") (below 1 is faster)"
