@@ -26,7 +26,7 @@ namespace test {
 bool underRunner();
 #define SKIP_UNDER_RUNNER(reason)                                                                  \
     if (test::underRunner())                                                                       \
-    GTEST_SKIP() << "not under a runner: " << (reason)
+    GTEST_SKIP() << "only on this system: " << (reason)
 
 // File name to content, in the program's working directory.
 using Files = std::map<std::string, std::string>;
