@@ -1,4 +1,5 @@
 #include "program.hpp"
+#include "process.hpp"
 
 #include <algorithm>
 #include <cerrno>
@@ -7,14 +8,11 @@
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <sstream>
 #include <stdexcept>
 
 #include <fcntl.h>
 #include <poll.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
 namespace test {
@@ -35,64 +33,6 @@ Pipe makePipe() {
     }
     return {fds[0], fds[1]};
 }
-
-void closeFd(int& fd) {
-    if (fd >= 0) {
-        close(fd);
-        fd = -1;
-    }
-}
-
-std::string readFile(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
-// A fresh working directory that is removed with everything in it when the run is over.
-class WorkDir {
-  public:
-    WorkDir() {
-        std::string pattern = (fs::temp_directory_path() / "program-test-XXXXXX").string();
-        if (mkdtemp(pattern.data()) == nullptr) {
-            throw std::runtime_error(std::string("mkdtemp: ") + std::strerror(errno));
-        }
-        path_ = pattern;
-    }
-    ~WorkDir() {
-        std::error_code ignored;
-        fs::remove_all(path_, ignored);
-    }
-    WorkDir(const WorkDir&) = delete;
-    WorkDir& operator=(const WorkDir&) = delete;
-
-    const fs::path& path() const { return path_; }
-
-    void populate(const Files& files, const std::vector<std::string>& directories,
-                  const Files& links) const {
-        for (const auto& directory : directories) {
-            fs::create_directories(path_ / directory);
-        }
-        for (const auto& [name, target] : links) {
-            fs::create_symlink(target, path_ / name);
-        }
-        for (const auto& [name, content] : files) {
-            std::ofstream(path_ / name, std::ios::binary) << content;
-        }
-    }
-
-    Files regularFiles() const {
-        Files files;
-        for (const auto& entry : fs::directory_iterator(path_)) {
-            if (entry.is_regular_file() && !entry.is_symlink()) {
-                files[entry.path().filename().string()] = readFile(entry.path());
-            }
-        }
-        return files;
-    }
-
-  private:
-    fs::path path_;
-};
 
 // A started program with its three standard streams on pipes (or standard output on a file).
 struct Child {
@@ -222,29 +162,6 @@ Child start(const std::string& program, const fs::path& directory, const Setup& 
         fcntl(input.write, F_SETFL, O_NONBLOCK);
     }
     return {pid, input.write, output.read, errors.read};
-}
-
-// Reaps the program, killing it when it is still running at `deadline`.
-void reap(pid_t pid, Clock::time_point deadline, Run& run) {
-    int wstatus = 0;
-    for (;;) {
-        const pid_t done = waitpid(pid, &wstatus, WNOHANG);
-        if (done == pid) {
-            break;
-        }
-        if (Clock::now() >= deadline) {
-            run.timedOut = true;
-            kill(pid, SIGKILL);
-            waitpid(pid, &wstatus, 0);
-            return;
-        }
-        usleep(1000);
-    }
-    if (WIFEXITED(wstatus)) {
-        run.status = WEXITSTATUS(wstatus);
-    } else if (WIFSIGNALED(wstatus)) {
-        run.signal = WTERMSIG(wstatus);
-    }
 }
 
 int millisecondsUntil(Clock::time_point deadline) {

@@ -1,4 +1,5 @@
 #include "terminal.hpp"
+#include "process.hpp"
 
 #include <algorithm>
 #include <cerrno>
@@ -10,7 +11,6 @@
 #include <fcntl.h>
 #include <poll.h>
 #include <sys/ioctl.h>
-#include <sys/wait.h>
 #include <termios.h>
 #include <unistd.h>
 
@@ -23,31 +23,6 @@ using Clock = std::chrono::steady_clock;
 [[noreturn]] void fail(const std::string& what) {
     throw std::runtime_error(what + ": " + std::strerror(errno));
 }
-
-void closeFd(int& fd) {
-    if (fd >= 0) {
-        close(fd);
-        fd = -1;
-    }
-}
-
-// A fresh working directory, removed with everything in it at the end of the run.
-struct TemporaryDirectory {
-    fs::path path;
-    TemporaryDirectory() {
-        std::string pattern = (fs::temp_directory_path() / "terminal-test-XXXXXX").string();
-        if (mkdtemp(pattern.data()) == nullptr) {
-            fail("mkdtemp");
-        }
-        path = pattern;
-    }
-    ~TemporaryDirectory() {
-        std::error_code ignored;
-        fs::remove_all(path, ignored);
-    }
-    TemporaryDirectory(const TemporaryDirectory&) = delete;
-    TemporaryDirectory& operator=(const TemporaryDirectory&) = delete;
-};
 
 // The program on the terminal's far side; we hold the terminal's near side and read its
 // standard error from a pipe.
@@ -169,31 +144,12 @@ void type(int terminal, const std::string& keys) {
     }
 }
 
-// Reaps the program, killing it when it is still running at `deadline`.
-void reap(pid_t pid, Clock::time_point deadline, Run& run) {
-    int wstatus = 0;
-    while (waitpid(pid, &wstatus, WNOHANG) != pid) {
-        if (Clock::now() >= deadline) {
-            run.timedOut = true;
-            kill(pid, SIGKILL);
-            waitpid(pid, &wstatus, 0);
-            return;
-        }
-        usleep(1000);
-    }
-    if (WIFEXITED(wstatus)) {
-        run.status = WEXITSTATUS(wstatus);
-    } else if (WIFSIGNALED(wstatus)) {
-        run.signal = WTERMSIG(wstatus);
-    }
-}
-
 } // namespace
 
 DialogueRun runAtTerminal(const std::string& program, const std::vector<Exchange>& exchanges,
                           std::chrono::milliseconds promptTimeout) {
-    const TemporaryDirectory directory;
-    Session session = start(program, directory.path);
+    const WorkDir directory;
+    Session session = start(program, directory.path());
     DialogueRun result;
     Run& run = result.run;
     std::string shown;
